@@ -1,0 +1,2 @@
+// STUB: to be written.
+#include "platform/sim/SimulatedPc.h"

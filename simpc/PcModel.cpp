@@ -1,0 +1,2 @@
+// STUB: to be written.
+#include "simpc/PcModel.h"

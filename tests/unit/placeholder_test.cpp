@@ -1,0 +1,2 @@
+// Placeholder until the first tests land.
+#include <gtest/gtest.h>
