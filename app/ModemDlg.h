@@ -80,6 +80,9 @@ protected:
 
 private:
     void LoadStatusImages();
+    // The button workflows proper; OnLogin and OnBridgeSwitch guard them.
+    void RunLogin();
+    void RunBridgeSwitch();
     // Set while a Login or "click here" workflow runs: a click that arrives
     // meanwhile (possible while a box without owner is shown) is ignored.
     bool m_workflowRunning = false;
