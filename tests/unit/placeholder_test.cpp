@@ -1,2 +1,0 @@
-// Placeholder until the first tests land.
-#include <gtest/gtest.h>
