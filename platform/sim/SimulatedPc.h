@@ -67,6 +67,13 @@ struct Control {
     plat::Hicon icon = 0;
     std::vector<std::string> items;  // list box lines, by position
     int curSel = -1;
+    std::vector<plat::Hicon> iconHistory;  // every STM_SETICON image, in order
+};
+
+struct MenuItem {
+    unsigned flags = 0;
+    std::uintptr_t id = 0;
+    std::string text;
 };
 
 struct Window {
@@ -84,6 +91,30 @@ struct Window {
     std::map<int, Control> controls;
     std::vector<std::pair<unsigned, std::string>> systemMenuAdded;  // flags, text
     plat::Hicon bigIcon = 0, smallIcon = 0;
+    std::vector<MenuItem> systemMenuItems;  // the same appends, with their ids
+    bool noSystemMenu = false;              // GetSystemMenu gives none
+    bool disabledOwner = false;             // creating it disabled its owner
+    bool messageBox = false;                // a message box while it is shown
+};
+
+// One CreateFile call as the program made it.
+struct CreateFileCall {
+    std::string path;
+    std::uint32_t access = 0;
+    std::uint32_t share = 0;
+    bool inheritable = false;  // security attributes asked for an inheritable handle
+    std::uint32_t creation = 0;
+};
+
+struct ShellCall {
+    std::string verb, file, params;
+    int show = 0;
+};
+
+struct IconDraw {
+    plat::Hdc dc = 0;
+    int x = 0, y = 0;
+    plat::Hicon icon = 0;
 };
 
 // ---------------------------------------------------------------------------
@@ -144,22 +175,38 @@ public:
     simpc::PcModel model;
 
     // --- files (paths compare without regard to case) -------------------------
+    // Windows' sharing rules hold between open handles and text streams: a file
+    // that is open (also through a running tool's inherited handle) cannot be
+    // removed, and re-creating it needs read sharing while a stream reads it.
+    // A read-only file cannot be written or removed.
     void PutFile(const std::string& path, const std::string& content, bool readOnly = false);
     bool HasFile(const std::string& path) const;
     std::string FileText(const std::string& path) const;
+    std::vector<CreateFileCall> createFileCalls;
+    // Streams opened with OpenText and not closed; kernel handles not closed.
+    int OpenTextCount() const;
+    int OpenHandleCount() const;
 
     // --- registry --------------------------------------------------------------
     SimRegistryStore registry;
+    int OpenKeyCount() const;  // keys the program opened and has not closed
 
     // --- console tools ----------------------------------------------------------
+    // A start runs the script at once. Its output reaches a file only through a
+    // standard handle the child inherits (STARTF_USESTDHANDLES, inheritance on,
+    // an inheritable file handle); the process ends durationMs later on the clock.
     // A scripted tool at a program path (the full path the program passes).
     void SetTool(const std::string& programPath, Tool tool);
     std::vector<ToolRun> runs;
+    int waitFailures = 0;  // the next N waits return WAIT_FAILED
+    // What GetStartupInfo gives: a program started from the desktop.
+    plat::StartupInfo ownStartupInfo{1, 1, 0, 0, 0};
 
     // --- shell -----------------------------------------------------------------
     std::deque<std::intptr_t> shellResults;  // next ShellExecute results; empty: 42
     std::vector<std::string> shellRequests;  // every address asked for
     std::vector<std::string> pagesOpened;    // those that succeeded
+    std::vector<ShellCall> shellCalls;       // every ShellExecute, as called
     std::vector<std::pair<unsigned, plat::NotifyIconData>> trayCalls;
     int TrayIconCount() const;               // icons present now
     const plat::NotifyIconData* TrayIcon() const;  // the one present, or null
@@ -168,8 +215,12 @@ public:
     bool refuseReboot = false;               // ExitWindowsEx fails
     int rebootRequests = 0;                  // ExitWindowsEx calls (granted or not)
     int reboots = 0;                         // granted ones
+    unsigned rebootFlags = 0;                // of the last ExitWindowsEx
 
     // --- user interface ----------------------------------------------------------
+    // While up, a box is a top-level window titled with its caption (so a
+    // title search can find it) and the owner's active popup; its owner is
+    // disabled meanwhile.
     std::vector<Box> boxes;
     // The answer to the next box; whileShown runs while it is up (a click on the
     // dialog, say). Without a queued answer a box gets its first button.
@@ -193,6 +244,9 @@ public:
     // A top-level window of another program (for the single-instance rule).
     Hwnd AddForeignWindow(const std::string& title, bool visible);
     Hwnd foreground = 0;
+    std::set<int> iconIds = {128, 134, 135, 137};  // icons in the program's module
+    plat::Rect clientRect{0, 0, 257, 168};         // every window's client area
+    std::vector<IconDraw> iconDraws;
 
     // --- time and the record -------------------------------------------------------
     std::uint32_t now = 0;  // virtual milliseconds; Sleep and waits advance it
@@ -202,6 +256,10 @@ public:
     //   "show <template id> <SW value>"   "tray add" / "tray delete"
     //   "reg-set <root>\\<path>\\<name> = <text>"   "remove <path>"   "reboot"
     //   "privilege"   "dialog <template id>"   "end-dialog <template id> <result>"
+    //   "dialog-stuck <template id>" (a modal dialog that not even Escape ended)
+    // reg-set shows string types up to their first NUL, other types as
+    // "hex:01,00"; its path is the one the program opened. remove is logged for
+    // every attempt, also one that fails.
     std::vector<std::string> log;
     // Only the lines that begin with this word.
     std::vector<std::string> Log(const std::string& kind) const;
