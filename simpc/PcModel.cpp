@@ -1,2 +1,0 @@
-// STUB: to be written.
-#include "simpc/PcModel.h"

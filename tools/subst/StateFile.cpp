@@ -1,0 +1,78 @@
+#include "tools/subst/StateFile.h"
+
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
+namespace subst {
+namespace {
+
+bool ReadFile(const char* path, std::string& text) {
+    std::FILE* f = std::fopen(path, "rb");
+    if (!f) return false;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+    std::fclose(f);
+    return true;
+}
+
+bool WriteFile(const char* path, const std::string& text) {
+    std::FILE* f = std::fopen(path, "wb");
+    if (!f) return false;
+    const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+void Print(std::FILE* stream, const std::string& text) {
+    _setmode(_fileno(stream), _O_BINARY);
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+std::string CommandLine(const char* toolName, const char* processCommandLine) {
+    std::string line = processCommandLine ? processCommandLine : "";
+    std::size_t pos = 0;
+    if (!line.empty() && line[0] == '"') {
+        pos = line.find('"', 1);
+        pos = pos == std::string::npos ? line.size() : pos + 1;
+    }
+    while (pos < line.size() && line[pos] != ' ' && line[pos] != '\t') ++pos;
+    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+    std::string args = line.substr(pos);
+    while (!args.empty() && (args.back() == ' ' || args.back() == '\t')) args.pop_back();
+    return args.empty() ? std::string(toolName) : std::string(toolName) + " " + args;
+}
+
+int RunSubstitute(const char* toolName, Tool tool) {
+    std::string text;
+    if (!ReadFile(kStatePath, text)) {
+        Print(stderr, std::string(toolName) + ": no simulated PC in " + kStatePath + "\r\n");
+        return 1;
+    }
+    simpc::PcModel model;
+    std::string error;
+    if (!simpc::ParseScenario(text, model, &error)) {
+        Print(stderr, std::string(toolName) + ": " + kStatePath + ": " + error + "\r\n");
+        return 1;
+    }
+    const simpc::PcModel before = model;
+    const simpc::ToolOutput out = tool(model, CommandLine(toolName, GetCommandLineA()));
+    if (out.durationMs > 0) Sleep(out.durationMs);
+    if (out.hang)
+        for (;;) Sleep(60000);
+    if (!(model == before) && !WriteFile(kStatePath, simpc::SerializeScenario(model))) {
+        Print(stderr, std::string(toolName) + ": cannot write " + kStatePath + "\r\n");
+        return 1;
+    }
+    Print(stderr, out.err);
+    Print(stdout, out.out);
+    return out.exitCode;
+}
+
+}  // namespace subst
