@@ -1,3 +1,4 @@
-// STUB: to be written.
+// The About box: its template says everything.
 #include "app/ModemDlg.h"
+
 CAboutDlg::CAboutDlg() : CDialog(IDD) {}
