@@ -2,6 +2,7 @@
 // 254 characters, each tested by substring; the stream is closed on every path.
 #pragma once
 
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -20,7 +21,7 @@ public:
     // Opens WorkFile and seeks to its start. When it cannot be opened, shows
     // "ADSLLog.tmp file wasn't found" (owned by the dialog) and returns false.
     bool Open();
-    // The stream's end-of-file indicator.
+    // The stream's end-of-file indicator (set, too, when nothing is open).
     bool AtEnd() const;
     // Clears the buffer and reads one piece; false when the read failed (the
     // buffer is then empty).
@@ -35,14 +36,19 @@ public:
     void Close();
 
 private:
+    // One read as the stream gave it: the buffer up to its last nonzero byte
+    // (a piece may hold a NUL of its own), and the end-of-file indicator after it.
     struct Piece {
-        std::vector<char> text;  // without the terminating NUL
-        bool eofAfter;
+        std::vector<char> text;
+        bool eofAfter = false;
+        bool failed = false;  // the read returned nothing
     };
+    static Piece ReadPiece(plat::TextStream& stream, char (&line)[kLineBufferSize]);
+
     CWnd& m_owner;
     plat::TextStream* m_stream = nullptr;
     bool m_snapshot = false;
-    bool m_eof = false;
+    bool m_eof = false;  // replayed end-of-file indicator
     std::vector<Piece> m_pieces;
     std::size_t m_next = 0;
     char m_line[kLineBufferSize] = {};
