@@ -37,6 +37,10 @@ constexpr char kDhcpSuffix[] = " dhcp";
 constexpr char kEthernetAdapterHeader[] = "Ethernet adapter ";  // opens an adapter block
 constexpr char kDescription[] = "Description";
 constexpr char kDescriptionLabel[] = "        Description . . . . . . . . . . . : ";  // 44 characters
+// Newer Windows indent the labels 3 blanks, so the value no longer starts at a
+// fixed column: it follows the label's separator.
+constexpr char kDescriptionIndented3[] = "   Description";
+constexpr char kLabelValueSeparator[] = " : ";
 constexpr char kDnsServersLabel[] = "DNS Servers . . . . . . . . . . . : ";  // then the address
 constexpr char kErrorObtainingConfiguration[] = "Error obtaining configuration";
 constexpr char kAddressAutomatic[] = "Yes";  // on the line after the connection's line
