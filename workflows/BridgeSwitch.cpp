@@ -4,7 +4,7 @@
 #include "app/ModemDlg.h"
 #include "contracts/Modem.h"
 #include "netdiag/Checks.h"
-#include "workflows/WorkflowTexts.h"
+#include "workflows/Texts.h"
 
 namespace {
 

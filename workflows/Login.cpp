@@ -6,7 +6,7 @@
 #include "contracts/Tools.h"
 #include "netdiag/Checks.h"
 #include "runner/ToolPath.h"
-#include "workflows/WorkflowTexts.h"
+#include "workflows/Texts.h"
 
 namespace {
 
