@@ -60,6 +60,20 @@ TEST_F(BridgeSwitch, DnsFixedOnNtIsRepairedAndTheNextPassOpensThePage) {
     EXPECT_TRUE(Ended());
 }
 
+// A modem test that cannot read WorkFile leads to the page as if the modem
+// answered: the page is what the user asked for.
+TEST_F(BridgeSwitch, UnreadableWorkFileInTheFirstModemTestLeadsToThePage) {
+    Start("nt-modem-off");
+    Confirm();
+    LoseWorkFileAtRun(1);  // ipconfig /all, before any renewal
+    Click(IDC_BRIDGE_SWITCH);
+
+    EXPECT_EQ(BoxTexts(), (Strings{kBridgeWarningText, "INVALID_HANDLE_VALUE",
+                                   "ADSLLog.tmp file wasn't found"}));
+    EXPECT_EQ(pc.pagesOpened, Strings{Page(contracts::kBridgePage)});
+    EXPECT_TRUE(Ended());
+}
+
 TEST_F(BridgeSwitch, NothingToRepairGivesTheThreePointAdviceAndEnds) {
     Start("nt-modem-off");
     Confirm();
@@ -135,6 +149,17 @@ TEST_F(BridgeSwitch, RepairsThatNeverTakeEffectEndWithTheAdviceAfterThreePasses)
     EXPECT_EQ(BoxTexts(), (Strings{kBridgeWarningText, kAdviceThreePointText}));
     EXPECT_TRUE(Ended());
     EXPECT_FALSE(WorkFileExists());
+}
+
+TEST_F(BridgeSwitch, FamilyOtherThanNineXOrNtEndsWithoutRunningAnything) {
+    Start("nt-happy");
+    pc.SetVersion(VER_PLATFORM_WIN32s, 1, 30);
+    Confirm();
+    Click(IDC_BRIDGE_SWITCH);
+
+    EXPECT_TRUE(pc.runs.empty());
+    EXPECT_EQ(BoxTexts(), Strings{kBridgeWarningText});
+    EXPECT_TRUE(Ended());
 }
 
 // While the warning (no owner) is up, the dialog's buttons still work: a

@@ -137,6 +137,31 @@ TEST_F(Login, Windows9xWithoutABindingFailsWithoutWritingTheAddressAnywhere) {
     EXPECT_FALSE(Ended());
 }
 
+// WorkFile unreadable in the modem test or in the DNS check: that check's own
+// box, then the failure box, and the program ends.
+TEST_F(Login, UnreadableWorkFileInTheModemTestEndsWithTheFailureBox) {
+    Start("nt-happy");
+    LoseWorkFileAtRun(3);  // ipconfig /all
+    Click(IDC_LOGIN);
+
+    EXPECT_EQ(BoxTexts(), (Strings{"INVALID_HANDLE_VALUE", "ADSLLog.tmp file wasn't found",
+                                   kFailureText}));
+    EXPECT_TRUE(pc.pagesOpened.empty());
+    EXPECT_TRUE(Ended());
+    EXPECT_FALSE(WorkFileExists());
+}
+
+TEST_F(Login, UnreadableWorkFileInTheDnsCheckEndsWithTheFailureBox) {
+    Start("nt-dns-fixed");
+    LoseWorkFileAtRun(5);  // netsh interface ip show dns
+    Click(IDC_LOGIN);
+
+    EXPECT_EQ(Runs(), (Strings{cmd::kRelease, cmd::kRenew, cmd::kAll, cmd::kAll}));
+    EXPECT_EQ(BoxTexts(), (Strings{"INVALID_HANDLE_VALUE", "ADSLLog.tmp file wasn't found",
+                                   kFailureText}));
+    EXPECT_TRUE(Ended());
+}
+
 TEST_F(Login, NetshErrorInTheAddressCheckShowsTheFailureBoxAndEnds) {
     Start("nt-netsh-error");
     Click(IDC_LOGIN);
@@ -166,6 +191,23 @@ TEST_F(Login, FailureAfterTheDnsRepairKeepsTheDialogOpen) {
     EXPECT_EQ(BoxTexts(), Strings{kFailureText});
     EXPECT_TRUE(Visible());
     EXPECT_FALSE(Ended());
+}
+
+// DNS automatic, address fixed, and netsh cannot carry out the address repair.
+TEST_F(Login, FailedAddressRepairShowsTheFailureBoxAndEnds) {
+    Start("nt-address-fixed");
+    pc.SetTool(pc.systemDir + "\\netsh.exe", [this](const std::string& line) {
+        sim::ToolResult result;
+        result.out = line.rfind("netsh interface ip set address", 0) == 0
+                         ? "Error obtaining configuration\r\n"
+                         : simpc::RunNetsh(pc.model, line).out;
+        return result;
+    });
+    Click(IDC_LOGIN);
+
+    EXPECT_EQ(BoxTexts(), Strings{kFailureText});
+    EXPECT_EQ(pc.rebootRequests, 0);
+    EXPECT_TRUE(Ended());
 }
 
 TEST_F(Login, RepairsThatNeverTakeEffectStopAfterThreePasses) {

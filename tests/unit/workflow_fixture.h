@@ -11,6 +11,7 @@
 #include "contracts/Modem.h"
 #include "netdiag/Checks.h"
 #include "platform/sim/SimulatedPc.h"
+#include "simpc/PcModel.h"
 
 class WorkflowOnSimPc : public ::testing::Test {
 protected:
@@ -45,6 +46,33 @@ protected:
     bool Visible() { return pc.FindWindow(hwnd)->visible; }
     bool Ended() { return pc.FindWindow(hwnd)->ended; }
     bool WorkFileExists() const { return pc.HasFile(contracts::WorkFile); }
+
+    // WorkFile becomes unreadable for the check after tool run number `run`
+    // (counted from 1): that run's WorkFile cannot be created, since a
+    // read-only file of that name is in the way, and while the runner's box
+    // about it is up the file disappears. Both modelled tools keep working.
+    void LoseWorkFileAtRun(int run) {
+        if (run == 1) BlockWorkFile();
+        for (const char* exe : {"\\ipconfig.exe", "\\netsh.exe"}) {
+            const std::string dir = pc.model.family == 1 ? pc.windowsDir : pc.systemDir;
+            const bool ipconfig = std::string(exe) == "\\ipconfig.exe";
+            pc.SetTool(dir + exe, [this, run, ipconfig](const std::string& line) {
+                sim::ToolResult result;
+                result.out = ipconfig ? simpc::RunIpconfig(pc.model, line).out
+                                      : simpc::RunNetsh(pc.model, line).out;
+                if (static_cast<int>(pc.runs.size()) + 1 == run - 1) BlockWorkFile();
+                return result;
+            });
+        }
+    }
+
+    void BlockWorkFile() {
+        pc.PutFile(contracts::WorkFile, "", true);
+        pc.AnswerNextBox(IDOK, [this] {
+            pc.PutFile(contracts::WorkFile, "");
+            plat::kernel().RemoveFile(contracts::WorkFile);
+        });
+    }
 
     static std::string Page(const char* path) {
         return std::string("http://") + contracts::ModemAddress + path;
