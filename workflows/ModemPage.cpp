@@ -23,7 +23,10 @@ bool OpenInBrowser(const std::string& address) {
 
 }  // namespace
 
-void CModemDlg::OnLogout() { OpenModemPage(contracts::kStartPage); }
+void CModemDlg::OnLogout() {
+    if (m_workflowRunning) return;  // no click starts anything inside a running workflow
+    OpenModemPage(contracts::kStartPage);
+}
 
 void CModemDlg::OpenModemPage(const char* path) {
     const std::string address = std::string(kScheme) + contracts::ModemAddress + path;

@@ -241,11 +241,13 @@ TEST_F(Login, AClickWhileABoxWithoutOwnerIsShownIsIgnored) {
     pc.AnswerNextBox(IDOK, [this] {
         Click(IDC_LOGIN);
         Click(IDC_BRIDGE_SWITCH);
+        Click(IDC_LOGOUT);
     });
     Click(IDC_LOGIN);
 
     EXPECT_EQ(pc.runs.size(), 6u);
     EXPECT_EQ(BoxTexts(), Strings{kAdviceText});
+    EXPECT_TRUE(pc.shellRequests.empty());
     EXPECT_TRUE(Ended());
 }
 
