@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-dev googletest libgtest-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64
-  wine wine32 wine64 xvfb xauth x11-apps x11-utils imagemagick python3
+  wine wine32 wine64 fonts-wine xvfb xauth x11-apps x11-utils imagemagick python3
 )
 
 missing=()
