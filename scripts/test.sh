@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs all of Kelvane's tests: the native unit tests
-# against the simulated PC, the fuzz targets for a short while, the checks on
-# the built Kelvane.exe, and the end-to-end tests under Wine.
+# against the simulated PC, the fuzz targets for a short while, the unit tests
+# again under the sanitizers, the checks on the built Kelvane.exe, and the
+# end-to-end tests under Wine.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${KELVANE_OUT:-$root/out}
@@ -53,6 +54,15 @@ if [ -n "$fuzz_targets" ] && ninja -C "$fuzz_dir" $fuzz_targets >/dev/null; then
   done
 else
   echo "not ok - fuzz targets did not build"; ninja -C "$fuzz_dir" -j1 $fuzz_targets | tail -n 30
+  count 0 1
+fi
+
+echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+if ninja -C "$fuzz_dir" kelvane_tests >/dev/null && "$fuzz_dir/kelvane_tests" --gtest_brief=1 >"$fuzz_dir/sanitized.log" 2>&1; then
+  echo "ok - unit tests under the sanitizers"
+  count 1 0
+else
+  echo "not ok - unit tests under the sanitizers"; tail -n 60 "$fuzz_dir/sanitized.log"
   count 0 1
 fi
 
