@@ -67,7 +67,9 @@ else
 fi
 
 echo "== Kelvane.exe"
-if bash "$root/tests/exe/check_exe.sh" "$out/i686/Kelvane.exe"; then count 1 0; else count 0 1; fi
+for arch in i686 x86_64; do
+  if bash "$root/tests/exe/check_exe.sh" "$out/$arch/Kelvane.exe"; then count 1 0; else count 0 1; fi
+done
 
 echo "== end to end under Wine"
 log=$(mktemp)
