@@ -31,3 +31,11 @@ if(KELVANE_FUZZ)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer ${KELVANE_SANITIZERS})
   endforeach()
 endif()
+
+# The probe's native twin (tools/probe): its sub-commands on a simulated PC,
+# for comparison with probe.exe under Wine.
+add_executable(probe_native tools/probe/ProbeCommands.cpp tools/probe/native/probe_native.cpp)
+target_link_libraries(probe_native PRIVATE kelvane_sim)
+if(KELVANE_FUZZ)
+  target_link_options(probe_native PRIVATE ${KELVANE_SANITIZERS})
+endif()

@@ -1,44 +1,23 @@
-// Runs single operations of the program's Win32 layer, one sub-command per run,
-// so that the Wine tests can check them apart from the dialog.
+// Runs single operations of the program's main dialog on the Win32 layer, one
+// sub-command per run, so that the Wine tests can check them apart from the
+// dialog. State between runs lives where the program keeps it: the registry,
+// WorkFile and the simulated PC of the substitute tools.
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
-#include "app/ModemDlg.h"
 #include "platform/win32/Win32Platform.h"
+#include "tools/probe/ProbeCommands.h"
 
 void* ProbeModule();
 
-namespace {
-
-int Family() {
-    CModemDlg dlg;
-    std::printf("%d\n", dlg.GetPlatformFamily());
-    return 0;
-}
-
-struct Command {
-    const char* name;
-    int (*run)();
-    const char* help;
-};
-
-const Command kCommands[] = {
-    {"family", Family, "the platform family as GetPlatformFamily gives it"},
-};
-
-int Usage() {
-    std::fputs("usage: probe <command>\n", stderr);
-    for (const Command& c : kCommands) std::fprintf(stderr, "  %-10s %s\n", c.name, c.help);
-    return 2;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    if (argc < 2) return Usage();
+    const std::vector<std::string> args(argv + 1, argv + argc);
     InstallWin32Platform(ProbeModule());
-    for (const Command& c : kCommands) {
-        if (std::strcmp(argv[1], c.name) == 0) return c.run();
+    const int code = probe::Run(args);
+    if (code == 2) {
+        std::fputs("usage: probe <command> [arguments]\n", stderr);
+        probe::PrintUsage(stderr);
     }
-    return Usage();
+    return code;
 }
