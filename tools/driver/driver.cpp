@@ -179,6 +179,22 @@ LRESULT SendWithTimeout(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return static_cast<LRESULT>(result);
 }
 
+// A list box line of another process. Read through the wide call: under Wine
+// the ANSI call hands another process's list text back unconverted.
+std::string ListLine(HWND list, LRESULT index) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
+                        kSendTimeoutMs, &length);
+    if (length >= 1024) return "(too long)";
+    wchar_t wide[1024] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide),
+                        SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
+    char text[4096] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
 int Usage() {
     std::fputs(
         "usage: driver <command> ...\n"
@@ -348,15 +364,8 @@ int main(int argc, char** argv) {
         HWND list = hwnd ? FindList(hwnd, n == 2 ? static_cast<int>(Number(a[1])) : -1) : nullptr;
         if (!list) return 1;
         const LRESULT count = SendWithTimeout(list, LB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            char item[1024] = {};
-            if (SendWithTimeout(list, LB_GETTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof item)) {
-                std::printf("%ld\t(too long)\n", static_cast<long>(i));
-                continue;
-            }
-            SendWithTimeout(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
-            std::printf("%ld\t%s\n", static_cast<long>(i), OneLine(item).c_str());
-        }
+        for (LRESULT i = 0; i < count; ++i)
+            std::printf("%ld\t%s\n", static_cast<long>(i), OneLine(ListLine(list, i)).c_str());
         return 0;
     }
     if (cmd == "selection" && n == 2) {
