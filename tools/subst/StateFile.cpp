@@ -33,6 +33,26 @@ void Print(std::FILE* stream, const std::string& text) {
     std::fflush(stream);
 }
 
+// Milliseconds since 1970, UTC: the host's clock, so that a script outside
+// the prefix can set these times against its own.
+unsigned long long UnixMilliseconds() {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const unsigned long long ticks =
+        (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    constexpr unsigned long long kTicksTo1970 = 116444736000000000ULL;  // 100 ns ticks
+    return (ticks - kTicksTo1970) / 10000;
+}
+
+// Recorded before the run does anything, so that a run which never ends is
+// listed too. A missing log is no reason to fail the run.
+void RecordRun(const std::string& commandLine) {
+    std::FILE* f = std::fopen(kRunsPath, "ab");
+    if (!f) return;
+    std::fprintf(f, "%llu %s\r\n", UnixMilliseconds(), commandLine.c_str());
+    std::fclose(f);
+}
+
 }  // namespace
 
 std::string CommandLine(const char* toolName, const char* processCommandLine) {
@@ -50,6 +70,8 @@ std::string CommandLine(const char* toolName, const char* processCommandLine) {
 }
 
 int RunSubstitute(const char* toolName, Tool tool) {
+    const std::string commandLine = CommandLine(toolName, GetCommandLineA());
+    RecordRun(commandLine);
     std::string text;
     if (!ReadFile(kStatePath, text)) {
         Print(stderr, std::string(toolName) + ": no simulated PC in " + kStatePath + "\r\n");
@@ -62,7 +84,7 @@ int RunSubstitute(const char* toolName, Tool tool) {
         return 1;
     }
     const simpc::PcModel before = model;
-    const simpc::ToolOutput out = tool(model, CommandLine(toolName, GetCommandLineA()));
+    const simpc::ToolOutput out = tool(model, commandLine);
     if (out.durationMs > 0) Sleep(out.durationMs);
     if (out.hang)
         for (;;) Sleep(60000);

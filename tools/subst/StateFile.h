@@ -9,6 +9,10 @@
 namespace subst {
 
 constexpr char kStatePath[] = "C:\\kelvane-sim\\pc.txt";
+// Every run appends one line here as it starts: the time in milliseconds since
+// 1970 (UTC), a blank, and the command line as CommandLine gives it. A test or
+// the demo reads it to tell which tools ran, in which order and when.
+constexpr char kRunsPath[] = "C:\\kelvane-sim\\runs.txt";
 
 using Tool = simpc::ToolOutput (*)(simpc::PcModel& model, const std::string& commandLine);
 
