@@ -8,18 +8,13 @@
 #include "app/ModemDlg.h"
 #include "contracts/Modem.h"
 #include "platform/sim/SimulatedPc.h"
+#include "tests/unit/netsh_fixtures.h"
 
 namespace {
 
-// A tool run that prints out and ends.
-sim::ToolResult Prints(const std::string& out) {
-    sim::ToolResult result;
-    result.out = out;
-    return result;
-}
-
-constexpr char kLan[] = "Local Area Connection";
-constexpr char kNetsh[] = "C:\\WINDOWS\\system32\\netsh.exe";
+using netsh_fixtures::kLan;
+using netsh_fixtures::kNetsh;
+using netsh_fixtures::Prints;
 constexpr char kShowDns[] = "netsh interface ip show dns";
 constexpr char kRepairLan[] = "netsh interface ip set dns \"Local Area Connection\" dhcp";
 constexpr char kMstcp[] = "HKLM\\System\\CurrentControlSet\\Services\\VxD\\MSTCP";

@@ -10,18 +10,13 @@
 #include "app/ModemDlg.h"
 #include "contracts/Modem.h"
 #include "platform/sim/SimulatedPc.h"
+#include "tests/unit/netsh_fixtures.h"
 
 namespace {
 
-// A tool run that prints out and ends.
-sim::ToolResult Prints(const std::string& out) {
-    sim::ToolResult result;
-    result.out = out;
-    return result;
-}
-
-constexpr char kLan[] = "Local Area Connection";
-constexpr char kNetsh[] = "C:\\WINDOWS\\system32\\netsh.exe";
+using netsh_fixtures::kLan;
+using netsh_fixtures::kNetsh;
+using netsh_fixtures::Prints;
 constexpr char kFileMissing[] = "ADSLLog.tmp file wasn't found";
 
 // WorkFile cannot be created (read-only), and is gone by the time the check
